@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -27,7 +28,7 @@ struct Position {
 
 class TestBoard {
  public:
-  TestBoard();
+  explicit TestBoard(std::uint64_t seed = 1);
   ~TestBoard();
 
   // Writes the state file (before Start) and creates the board window, which restores it.
@@ -35,6 +36,13 @@ class TestBoard {
   void StartWithText(const std::string& ini_text);
   // Creates the board window with no state file: a new game.
   void StartNew();
+
+  // A person's left-button drag of the stone, released with the picture's corner in the middle
+  // of the section's drop window (0: on the bar column, where no section is).
+  void Drag(int stone, int section, int buttons = 1);
+  // The place a drag to the section releases the picture at.
+  double DropLeft(int section) const;
+  double DropTop(int section) const;
 
   BoardWindow& board() { return *board_; }
   GameContext& ctx() { return board_->ctx(); }
