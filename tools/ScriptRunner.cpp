@@ -129,8 +129,8 @@ void ScriptRunner::Drag(const Command& command, int stone, double left, double t
   board.StoneMouseUp(stone, buttons, kGrabX, kGrabY);
 }
 
-void ScriptRunner::PrintShow() {
-  if (launched_ || shell_.game_exists()) {
+void ScriptRunner::PrintShow(const std::string& only_name, int only_index) {
+  if (only_name.empty() && (launched_ || shell_.game_exists())) {
     out_ << "Game "
          << (!shell_.game_exists() ? "absent"
                                    : shell_.IsVisible(WindowKind::kGame) ? "visible" : "hidden")
@@ -140,6 +140,7 @@ void ScriptRunner::PrintShow() {
   BoardWindow* board = help_->board_if_created();
   if (board == nullptr) return;
   for (const Controls::Named& named : board->controls().All()) {
+    if (!only_name.empty() && (named.name != only_name || named.index != only_index)) continue;
     const Control& c = *named.control;
     out_ << named.name;
     if (named.index != 0) out_ << " " << named.index;
@@ -241,7 +242,14 @@ void ScriptRunner::RegisterCommands() {
                                 }
                               }};
   commands_["dump"] = {0, 0, [this](const Command&) { PrintDump(); }};
-  commands_["show"] = {0, 0, [this](const Command&) { PrintShow(); }};
+  commands_["show"] = {0, 2, [this](const Command& c) {
+                        if (c.words.size() == 1) {
+                          PrintShow("", 0);
+                        } else {
+                          Board(c);
+                          PrintShow(c.words[1], c.words.size() > 2 ? Number(c.words[2]) : 0);
+                        }
+                      }};
   commands_["echo"] = {0, 1000, [](const Command&) {}};
 }
 
@@ -257,7 +265,7 @@ std::string ScriptRunner::Validate(const Command& command) const {
     long long value = 0;
     return ParseNumber(command.words[i], &value) && value >= low && value <= high;
   };
-  if (name == "click" || name == "dblclick") {
+  if (name == "click" || name == "dblclick" || (name == "show" && args > 0)) {
     if (args == 2 && !number_in(2, 0, 1000)) return name + ": bad index '" + command.words[2] + "'";
     Controls probe;
     const int index = args == 2 ? Number(command.words[2]) : 0;

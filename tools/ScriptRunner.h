@@ -57,7 +57,8 @@ class ScriptRunner {
   void Drag(const Command& command, int stone, double left, double top, int buttons);
   double DropLeft(int section) const;
   double DropTop(int section) const;
-  void PrintShow();
+  // Every control, or only the one named.
+  void PrintShow(const std::string& only_name, int only_index);
   void PrintDump();
   [[noreturn]] void Fail(int code, const std::string& text);
 
