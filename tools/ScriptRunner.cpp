@@ -116,8 +116,7 @@ double ScriptRunner::DropTop(int section) const {
   return section > 12 ? (0.43 + 0.81) / 2 * H : (0.028 + 0.4) / 2 * H;
 }
 
-void ScriptRunner::Drag(const Command& command, int stone, double left, double top,
-                        int buttons) {
+void ScriptRunner::Drag(const Command& command, int stone, double left, double top, int buttons) {
   BoardWindow& board = Board(command);
   const Control& picture = board.controls().Stone[stone];
   board.StoneMouseDown(stone, buttons, kGrabX, kGrabY);
@@ -132,8 +131,9 @@ void ScriptRunner::Drag(const Command& command, int stone, double left, double t
 void ScriptRunner::PrintShow(const std::string& only_name, int only_index) {
   if (only_name.empty() && (launched_ || shell_.game_exists())) {
     out_ << "Game "
-         << (!shell_.game_exists() ? "absent"
-                                   : shell_.IsVisible(WindowKind::kGame) ? "visible" : "hidden")
+         << (!shell_.game_exists()                 ? "absent"
+             : shell_.IsVisible(WindowKind::kGame) ? "visible"
+                                                   : "hidden")
          << "\n";
     out_ << "Help " << (shell_.IsVisible(WindowKind::kHelp) ? "visible" : "hidden") << "\n";
   }
@@ -196,8 +196,7 @@ void ScriptRunner::RegisterCommands() {
                            }};
   commands_["wait"] = {1, 1, [this](const Command& c) { platform_->RunFor(Number(c.words[1])); }};
   commands_["roll"] = {2, 2, [this](const Command& c) {
-                         platform_->seeded_dice().QueueRoll(Number(c.words[1]),
-                                                            Number(c.words[2]));
+                         platform_->seeded_dice().QueueRoll(Number(c.words[1]), Number(c.words[2]));
                        }};
   commands_["drag"] = {2, 2, [this, stone_arg](const Command& c) {
                          const int section = Number(c.words[2]);
@@ -206,50 +205,47 @@ void ScriptRunner::RegisterCommands() {
                        }};
   commands_["drag-right"] = {2, 2, [this, stone_arg](const Command& c) {
                                const int section = Number(c.words[2]);
-                               Drag(c, stone_arg(c.words[1]), DropLeft(section),
-                                    DropTop(section), kRightButton);
+                               Drag(c, stone_arg(c.words[1]), DropLeft(section), DropTop(section),
+                                    kRightButton);
                              }};
   commands_["dragto"] = {3, 3, [this, stone_arg](const Command& c) {
-                           Drag(c, stone_arg(c.words[1]), Number(c.words[2]),
-                                Number(c.words[3]), kLeftButton);
+                           Drag(c, stone_arg(c.words[1]), Number(c.words[2]), Number(c.words[3]),
+                                kLeftButton);
                          }};
   commands_["hover"] = {1, 1, [this, stone_arg](const Command& c) {
                           Board(c).StoneMouseMove(stone_arg(c.words[1]), 0, kGrabX, kGrabY);
                         }};
-  commands_["expect"] = {3, 3, [this](const Command& c) {
-                           BoardWindow* board = help_->board_if_created();
-                           const int read =
-                               board != nullptr
-                                   ? board->ctx().store.Read(c.words[1], c.words[2], -1)
-                                   : IniFile(StateStore(options_.dir).StateFilePath())
-                                         .ReadInt(c.words[1], c.words[2], -1);
-                           if (read != Number(c.words[3])) {
-                             out_ << "line " << c.line << ": expect " << Quote(c.words[1]) << " "
-                                  << Quote(c.words[2]) << ": expected " << c.words[3]
-                                  << ", read " << read << "\n";
-                             exit_code_ = kExpectFailed;
-                           }
-                         }};
-  commands_["expect-file"] = {2, 2, [this](const Command& c) {
-                                const std::string path =
-                                    StateStore::JoinPath(options_.dir, c.words[1]);
-                                const bool present = StateStore::FileExists(path);
-                                if (present != (c.words[2] == "present")) {
-                                  out_ << "line " << c.line << ": expect-file " << c.words[1]
-                                       << ": expected " << c.words[2] << ", found "
-                                       << (present ? "present" : "absent") << "\n";
-                                  exit_code_ = kExpectFailed;
-                                }
-                              }};
+  commands_["expect"] = {
+      3, 3, [this](const Command& c) {
+        BoardWindow* board = help_->board_if_created();
+        const int read = board != nullptr ? board->ctx().store.Read(c.words[1], c.words[2], -1)
+                                          : IniFile(StateStore(options_.dir).StateFilePath())
+                                                .ReadInt(c.words[1], c.words[2], -1);
+        if (read != Number(c.words[3])) {
+          out_ << "line " << c.line << ": expect " << Quote(c.words[1]) << " " << Quote(c.words[2])
+               << ": expected " << c.words[3] << ", read " << read << "\n";
+          exit_code_ = kExpectFailed;
+        }
+      }};
+  commands_["expect-file"] = {
+      2, 2, [this](const Command& c) {
+        const std::string path = StateStore::JoinPath(options_.dir, c.words[1]);
+        const bool present = StateStore::FileExists(path);
+        if (present != (c.words[2] == "present")) {
+          out_ << "line " << c.line << ": expect-file " << c.words[1] << ": expected " << c.words[2]
+               << ", found " << (present ? "present" : "absent") << "\n";
+          exit_code_ = kExpectFailed;
+        }
+      }};
   commands_["dump"] = {0, 0, [this](const Command&) { PrintDump(); }};
   commands_["show"] = {0, 2, [this](const Command& c) {
-                        if (c.words.size() == 1) {
-                          PrintShow("", 0);
-                        } else {
-                          Board(c);
-                          PrintShow(c.words[1], c.words.size() > 2 ? Number(c.words[2]) : 0);
-                        }
-                      }};
+                         if (c.words.size() == 1) {
+                           PrintShow("", 0);
+                         } else {
+                           Board(c);
+                           PrintShow(c.words[1], c.words.size() > 2 ? Number(c.words[2]) : 0);
+                         }
+                       }};
   commands_["echo"] = {0, 1000, [](const Command&) {}};
 }
 

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "HeadlessShell.h"
 #include "board/BoardWindow.h"
 #include "platform/HeadlessPlatform.h"
 #include "tray/HelpWindow.h"
-#include "HeadlessShell.h"
 
 namespace zelvik {
 

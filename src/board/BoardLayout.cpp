@@ -24,8 +24,8 @@ constexpr double kStoneFontPt = 27.75;
 constexpr double kMarkerFontPt = 15.75;
 constexpr double kOptionFontPt = 18;
 
-void SetLabel(Control& label, const char* caption, std::uint32_t color, double width,
-              double height, double font) {
+void SetLabel(Control& label, const char* caption, std::uint32_t color, double width, double height,
+              double font) {
   label.caption = caption;
   label.color = color;
   label.width = width;

@@ -40,10 +40,10 @@ struct Controls {
   double window_height = 0;  // twips
   bool busy_pointer = false;
 
-  std::array<Control, 31> Stone;      // 1..30
-  std::array<Control, 27> Display;    // 1..26
-  std::array<Control, 3> LightDie;    // 1..2
-  std::array<Control, 3> DarkDie;     // 1..2
+  std::array<Control, 31> Stone;    // 1..30
+  std::array<Control, 27> Display;  // 1..26
+  std::array<Control, 3> LightDie;  // 1..2
+  std::array<Control, 3> DarkDie;   // 1..2
   Control Reset, Undo, Players, Demo, Exiter, Helper, Hit, Marker, Hider;
 
   std::vector<DrawOp> drawing;

@@ -49,12 +49,12 @@ struct Flags {
 };
 
 // Timer intervals, in milliseconds.
-inline constexpr int kDelayIntervalMs = 1000;     // DarkDelay, LightDelay: a computer roll
-inline constexpr int kAutoIntervalMs = 1000;      // DarkAuto, LightAuto: a computer move
-inline constexpr int kPairMoverIntervalMs = 1000; // the second move of a pair
-inline constexpr int kMoverIntervalMs = 300;      // one point of a travelling stone
-inline constexpr int kMessageIntervalMs = 3000;   // a message box closes itself
-inline constexpr int kReverseIntervalMs = 2000;   // one play taken back in the reverse replay
+inline constexpr int kDelayIntervalMs = 1000;      // DarkDelay, LightDelay: a computer roll
+inline constexpr int kAutoIntervalMs = 1000;       // DarkAuto, LightAuto: a computer move
+inline constexpr int kPairMoverIntervalMs = 1000;  // the second move of a pair
+inline constexpr int kMoverIntervalMs = 300;       // one point of a travelling stone
+inline constexpr int kMessageIntervalMs = 3000;    // a message box closes itself
+inline constexpr int kReverseIntervalMs = 2000;    // one play taken back in the reverse replay
 
 struct Timers {
   std::unique_ptr<Timer> DarkDelay, LightDelay, DarkAuto, LightAuto, PairMover, Mover, Message,

@@ -20,7 +20,7 @@ struct StartingPlace {
 };
 
 constexpr StartingPlace kStartingPosition[] = {
-    {1, 2, 24},  {3, 7, 13},   {8, 10, 5},   {11, 15, 7},
+    {1, 2, 24},   {3, 7, 13},  {8, 10, 5},   {11, 15, 7},
     {16, 17, 12}, {18, 22, 1}, {23, 25, 17}, {26, 30, 19},
 };
 
@@ -130,8 +130,8 @@ void GameSetup::RestoreGame() {
     bool clean = true;
     int last_filled = 0;
     for (int level = 1; level <= 30; ++level) {
-      const std::string* text = store.file().ReadText(StateStore::Key(section),
-                                                      StateStore::Key(level));
+      const std::string* text =
+          store.file().ReadText(StateStore::Key(section), StateStore::Key(level));
       if (text == nullptr || text->empty()) continue;
       const int stone = store.GetStoneAt(section, level);
       last_filled = level;

@@ -134,8 +134,7 @@ bool MoveRules::OpponentReadyToBearOff() const {
 bool MoveRules::CanBearOffFrom() const {
   const int origin = OriginSection();
   const int side = ctx_.Side();
-  const int distance =
-      ctx_.model.SectionToPoint(DropSection()) - ctx_.model.SectionToPoint(origin);
+  const int distance = ctx_.model.SectionToPoint(DropSection()) - ctx_.model.SectionToPoint(origin);
   const int first_key = side == kLight ? 1 : 3;
   const int a = ctx_.store.GetDie(first_key);
   const int b = ctx_.store.GetDie(first_key + 1);

@@ -72,8 +72,8 @@ void StoneDrag::OnMouseUp(int stone, int /*buttons*/, double /*x*/, double /*y*/
   const int origin = rules.OriginSection();
 
   if (drop == 0 || drop == origin || (drop == kLightTray && stone > 15) ||
-      (drop == kDarkTray && stone < 16) ||
-      (stone < 16 && ctx_.flags.LightIsComputer) || (stone > 15 && ctx_.flags.DarkIsComputer)) {
+      (drop == kDarkTray && stone < 16) || (stone < 16 && ctx_.flags.LightIsComputer) ||
+      (stone > 15 && ctx_.flags.DarkIsComputer)) {
     SnapBack(stone);
     return;
   }

@@ -17,8 +17,7 @@ std::string CheckBoardInvariants(const StateStore& store) {
   auto note = [&](int stone, const std::string& place) -> std::string {
     if (stone < 1 || stone > kStones) return place + " holds " + std::to_string(stone);
     if (++places[stone] > 1) {
-      return "stone " + std::to_string(stone) + " is both at " + where[stone] + " and at " +
-             place;
+      return "stone " + std::to_string(stone) + " is both at " + where[stone] + " and at " + place;
     }
     where[stone] = place;
     return "";

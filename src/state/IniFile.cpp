@@ -3,10 +3,10 @@
 #include <cctype>
 #include <climits>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <system_error>
-#include <filesystem>
 
 namespace zelvik {
 namespace {

@@ -4,9 +4,7 @@
 
 namespace zelvik {
 
-StateStore::StateStore(std::string program_dir) : program_dir_(std::move(program_dir)) {
-  Reload();
-}
+StateStore::StateStore(std::string program_dir) : program_dir_(std::move(program_dir)) { Reload(); }
 
 std::string StateStore::JoinPath(const std::string& dir, std::string_view name) {
   if (!dir.empty() && dir.back() == '/') return dir + std::string(name);

@@ -55,9 +55,7 @@ class StateStore {
   void SetMoveCount(int moves) { Write(kCurrentPlayerSection, kMovesKey, moves); }
 
   int GetStackHeight(int section) const { return Read(kPositionsSection, Key(section), 0); }
-  int GetStackHeightOrNone(int section) const {
-    return Read(kPositionsSection, Key(section), -1);
-  }
+  int GetStackHeightOrNone(int section) const { return Read(kPositionsSection, Key(section), -1); }
   int GetStackLevel(int stone) const { return Read(kStackNumberSection, Key(stone), -1); }
   int GetStoneAt(int section, int level, int default_value = -1) const {
     return Read(Key(section), Key(level), default_value);

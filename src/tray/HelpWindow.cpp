@@ -7,9 +7,7 @@ HelpWindow::HelpWindow(Platform& platform, DesktopShell& shell)
 
 HelpWindow::~HelpWindow() = default;
 
-std::string HelpWindow::Caption() {
-  return std::string(36, ' ') + "ZELVIK  INFORMATION";
-}
+std::string HelpWindow::Caption() { return std::string(36, ' ') + "ZELVIK  INFORMATION"; }
 
 std::string HelpWindow::InformationText() {
   auto spaces = [](int n) { return std::string(n, ' '); };

@@ -1,9 +1,8 @@
-#include "state/BoardModel.h"
-
 #include <gtest/gtest.h>
 
 #include "TestBoard.h"
 #include "state/BoardInvariants.h"
+#include "state/BoardModel.h"
 
 namespace zelvik {
 namespace {
@@ -27,20 +26,21 @@ TEST_P(SectionToPointTest, EachSideCountsItsOwnPoints) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, SectionToPointTest,
-    ::testing::Values(PointCase{kLight, 24, 1}, PointCase{kLight, 13, 12},
-                      PointCase{kLight, 1, 13}, PointCase{kLight, 12, 24},
-                      PointCase{kLight, 25, 25}, PointCase{kLight, 26, 0},
-                      PointCase{kLight, 0, 0}, PointCase{kDark, 12, 1}, PointCase{kDark, 1, 12},
-                      PointCase{kDark, 13, 13}, PointCase{kDark, 24, 24},
-                      PointCase{kDark, 26, 25}, PointCase{kDark, 25, 0},
-                      PointCase{0, 5, 0}, PointCase{0, 25, 0}),
-    [](const ::testing::TestParamInfo<PointCase>& case_info) {
-      return std::string(case_info.param.side == kLight ? "Light" : case_info.param.side == kDark ? "Dark"
-                                                                                       : "Nobody") +
-             "Section" + std::to_string(case_info.param.section);
-    });
+INSTANTIATE_TEST_SUITE_P(Table, SectionToPointTest,
+                         ::testing::Values(PointCase{kLight, 24, 1}, PointCase{kLight, 13, 12},
+                                           PointCase{kLight, 1, 13}, PointCase{kLight, 12, 24},
+                                           PointCase{kLight, 25, 25}, PointCase{kLight, 26, 0},
+                                           PointCase{kLight, 0, 0}, PointCase{kDark, 12, 1},
+                                           PointCase{kDark, 1, 12}, PointCase{kDark, 13, 13},
+                                           PointCase{kDark, 24, 24}, PointCase{kDark, 26, 25},
+                                           PointCase{kDark, 25, 0}, PointCase{0, 5, 0},
+                                           PointCase{0, 25, 0}),
+                         [](const ::testing::TestParamInfo<PointCase>& case_info) {
+                           return std::string(case_info.param.side == kLight  ? "Light"
+                                              : case_info.param.side == kDark ? "Dark"
+                                                                              : "Nobody") +
+                                  "Section" + std::to_string(case_info.param.section);
+                         });
 
 TEST(PointToSectionTest, EveryBoardPointRoundTripsAndOffBoardPointsAreNoTray) {
   for (int side : {kLight, kDark}) {

@@ -1,11 +1,10 @@
-#include "game/GameSetup.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "TestBoard.h"
+#include "game/GameSetup.h"
 #include "state/BoardInvariants.h"
 
 namespace zelvik {
@@ -21,10 +20,16 @@ Position MidGame() {
   p.moves = 1;
   p.play = 3;
   p.dice = {5, 0, 0, 0};
-  p.sections = {{24, {1}},        {20, {2}},          {13, {3, 4, 5, 6, 7}},
-                {5, {8, 9, 10}},  {7, {11, 12, 13}},  {8, {14, 15}},
-                {12, {16, 17}},   {1, {18, 19, 20, 21, 22}},
-                {17, {23, 24, 25}}, {19, {26, 27, 28, 29}}};
+  p.sections = {{24, {1}},
+                {20, {2}},
+                {13, {3, 4, 5, 6, 7}},
+                {5, {8, 9, 10}},
+                {7, {11, 12, 13}},
+                {8, {14, 15}},
+                {12, {16, 17}},
+                {1, {18, 19, 20, 21, 22}},
+                {17, {23, 24, 25}},
+                {19, {26, 27, 28, 29}}};
   p.bar = {30};
   return p;
 }

@@ -1,5 +1,3 @@
-#include "state/IniFile.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,6 +5,7 @@
 #include <sstream>
 
 #include "TestBoard.h"
+#include "state/IniFile.h"
 
 namespace zelvik {
 namespace {

@@ -25,8 +25,7 @@ std::string Position::ToIni() const {
 }
 
 TestBoard::TestBoard(std::uint64_t seed) {
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / "zelvik-test-XXXXXX").string();
+  std::string pattern = (std::filesystem::temp_directory_path() / "zelvik-test-XXXXXX").string();
   dir_ = mkdtemp(pattern.data());
   platform_ = std::make_unique<HeadlessPlatform>(dir_, ScreenSize{1024, 768}, seed);
   platform_->on_message = [this](const std::string& text) {
