@@ -226,9 +226,11 @@ void History::StepBack() {
   const int play = ctx_.store.GetPlayNumber();
   if (play < 2) {
     ctx_.setup->NewGame();
+    ForgetTakenBackTurn();
     return;
   }
-  // A computer stone on its way was planned on the board that is being taken back.
+  // A computer stone on its way was planned on the board that is being taken back; it is
+  // dropped before the file changes, so that its picture goes back to where it stood.
   ctx_.auto_play->CancelMove();
 
   // Lost snapshots are skipped, and so are damaged ones, which would put an impossible board
@@ -246,6 +248,7 @@ void History::StepBack() {
     return;
   }
   ctx_.setup->NewGame();
+  ForgetTakenBackTurn();
 }
 
 void History::TakeBackOnePlay() {

@@ -328,5 +328,50 @@ TEST(UndoTest, TakingBackLeavesNothingOfTheTurnThatIsGone) {
   EXPECT_FALSE(ctx.timers.DarkAuto->Enabled());
 }
 
+// Stone pictures, to see that nothing moves them once a play has been taken back.
+std::vector<std::pair<double, double>> Pictures(TestBoard& t) {
+  std::vector<std::pair<double, double>> where;
+  for (int stone = 1; stone <= kStones; ++stone) {
+    const Control& c = t.ctx().controls.Stone[stone];
+    where.emplace_back(c.left, c.top);
+  }
+  return where;
+}
+
+TEST(UndoTest, StopAndBackWhileTheComputerPlaysLeaveABoardThatStaysPut) {
+  // STOP and BACK are clicked while the computer's n-th stone is on its way, or at a given
+  // time after DEMO was switched on (a roll or a move may be due). Timers armed for the
+  // computer keep falling due afterwards; none of them may change the board taken back to.
+  struct Moment {
+    int nth_stone;  // 0: stop at `ms` instead
+    int ms;
+  };
+  for (const Moment& m : {Moment{1, 0}, Moment{3, 0}, Moment{8, 0}, Moment{15, 0}, Moment{0, 900},
+                          Moment{0, 5000}, Moment{0, 12000}, Moment{0, 20000}}) {
+    SCOPED_TRACE("stone " + std::to_string(m.nth_stone) + ", " + std::to_string(m.ms) + " ms");
+    TestBoard t(7);
+    t.StartNew();
+    t.board().Click("Demo");
+    int seen = 0;
+    bool travelling = false;
+    const int until = m.nth_stone > 0 ? 60000 : m.ms;
+    for (int ms = 0; ms < until && (m.nth_stone == 0 || seen < m.nth_stone); ms += 100) {
+      t.platform().RunFor(100);
+      const bool now = t.ctx().auto_play->StoneTravelling();
+      if (now && !travelling) ++seen;
+      travelling = now;
+    }
+    t.board().Click("Undo");
+    t.board().Click("Undo");
+    EXPECT_EQ(CheckBoardInvariants(t.store()), "");
+    EXPECT_FALSE(t.ctx().auto_play->StoneTravelling());
+    const std::string file = t.store().file().Serialize();
+    const auto pictures = Pictures(t);
+    t.platform().RunFor(30000);
+    EXPECT_EQ(t.store().file().Serialize(), file);
+    EXPECT_EQ(Pictures(t), pictures);
+  }
+}
+
 }  // namespace
 }  // namespace zelvik
