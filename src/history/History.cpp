@@ -274,8 +274,8 @@ void History::OnUndoClick() {
     TakeBackOnePlay();
     return;
   }
-  // STOP: the computer gives up both sides. Its timers run out on their own, finding the flags
-  // cleared; the pointer stays busy until the next operation resets it.
+  // STOP: the computer gives up both sides. Its timers are left armed; its move timers find
+  // the flags cleared when they fire. The pointer stays busy until the next operation resets it.
   f.LightIsComputer = false;
   f.DarkIsComputer = false;
   f.LightTurnRunning = false;

@@ -32,16 +32,15 @@ class History {
   // The caller rebuilds the board from the file (RestoreGame).
   void StepBack();
 
-  // True when the snapshot describes a board that can be played: every stone exactly once on
-  // levels 1..15 of the sections or in a bar slot, no point holding both sides, each tray
-  // holding only its own side.
-  static bool IsUsableSnapshot(const IniFile& snapshot);
-
   void OnUndoClick();
   void OnUndoDoubleClick();
   void OnReverseTimer();
 
  private:
+  // True when the snapshot describes a board that can be played: every stone exactly once on
+  // levels 1..15 of the sections or in a bar slot, no point holding both sides, each tray
+  // holding only its own side.
+  static bool IsUsableSnapshot(const IniFile& snapshot);
   // Play numbers below `play` (and at least 1) that have a snapshot file, latest first.
   std::vector<int> EarlierSnapshots(int play) const;
   void CopyFromSnapshot(const IniFile& snapshot, int play);
