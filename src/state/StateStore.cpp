@@ -1,5 +1,6 @@
 #include "state/StateStore.h"
 
+#include <climits>
 #include <fstream>
 
 namespace zelvik {
@@ -39,7 +40,9 @@ void StateStore::SetCurrentPlayer(int side) {
 }
 
 void StateStore::AdvancePlayNumber() {
-  Write(kCurrentPlayerSection, kPlayNumberKey, GetPlayNumber() + 1);
+  // A hand-edited play number at the top of the range stays there rather than wrapping.
+  const int play = GetPlayNumber();
+  Write(kCurrentPlayerSection, kPlayNumberKey, play < INT_MAX ? play + 1 : play);
   if (on_play_advanced) on_play_advanced();
 }
 
