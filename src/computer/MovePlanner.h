@@ -10,14 +10,18 @@ class MovePlanner {
  public:
   explicit MovePlanner(GameContext& ctx) : ctx_(ctx) {}
 
+  // Plans and starts the next move of the side to move: a pair while no stone is on the bar
+  // and not all are home, else a bear-off, else an entry.
   void PlayComputerMove();
   void PlanPairMove();
   void PlanSingleMove();
   void PlanEntry();
   void PlanBearOff();
 
+  // The entry with the highest score above -200 (the first listed on a tie), 0 for none.
   int BestPairCandidate() const;
   int BestSingleCandidate() const;
+  // Every field of every entry of both lists back to 0.
   void ClearCandidates();
 
   // Candidate listing alone, without scoring or starting a move (the planners use these).
@@ -31,9 +35,13 @@ class MovePlanner {
   bool IsOpen(int section) const;
 
  private:
+  // The section's bottom stone belongs to the side to move.
   bool Owns(int section) const;
+  bool SideHasNoMoves() const;
+  int FirstDieKey() const;
   bool AddPair(const PairCandidate& candidate, int* count);
   void AddSingle(const SingleCandidate& candidate, int* count);
+  // Starts entry `entry` of the single list (nothing for 0) and clears the lists.
   void StartSingle(int entry);
 
   GameContext& ctx_;

@@ -224,8 +224,10 @@ void Turns::OnDarkDieClick() {
 void Turns::LightComputerRoll() {
   Flags& f = ctx_.flags;
   if (f.GameOver || f.DarkTurnRunning || f.LightHasNoMoves) return;
-  f.LightTurnRunning = true;
   const int side = ctx_.Side();
+  // In Dark's turn there is nothing to roll, and Light's turn flag would block Dark for good.
+  if (side == kDark) return;
+  f.LightTurnRunning = true;
   if (side == 0) {
     ctx_.feedback->PlaySound(kSoundDiceRoll);
     RollLightDice();
@@ -244,14 +246,22 @@ void Turns::LightComputerRoll() {
         ctx_.store.SetCurrentPlayer(kDark);
         StoreDice(5);
         ShowDice();
+        // When the computer plays Dark too, nothing else would start Dark's first move.
+        if (f.DarkIsComputer) ctx_.timers.DarkAuto->SetEnabled(true);
         break;
       case 3:
         StoreDice(3);
         ctx_.feedback->ShowTimedMessage(kTieRollAgain);
         ShowRollFaces();
+        f.LightTurnRunning = false;  // undecided: no turn is under way
         if (f.LightIsComputer) ctx_.timers.LightDelay->SetEnabled(true);
         break;
       default:
+        // Dark's opening die is still to come, and no turn is under way: a turn flag left set
+        // here would stop Dark's computer roll for good. When the computer plays Dark, its
+        // roll throws both opening dice.
+        f.LightTurnRunning = false;
+        if (f.DarkIsComputer) ctx_.timers.DarkDelay->SetEnabled(true);
         break;
     }
   } else if (side == kLight) {
@@ -271,8 +281,10 @@ void Turns::LightComputerRoll() {
 void Turns::DarkComputerRoll() {
   Flags& f = ctx_.flags;
   if (f.GameOver || f.LightTurnRunning || f.DarkHasNoMoves) return;
-  f.DarkTurnRunning = true;
   const int side = ctx_.Side();
+  // In Light's turn there is nothing to roll, and Dark's turn flag would block Light for good.
+  if (side == kLight) return;
+  f.DarkTurnRunning = true;
   if (side == 0) {
     ctx_.feedback->PlaySound(kSoundDiceRoll);
     RollDarkDice();
@@ -300,6 +312,7 @@ void Turns::DarkComputerRoll() {
         StoreDice(3);
         ctx_.feedback->ShowTimedMessage(kTieRollAgain);
         ShowRollFaces();
+        f.DarkTurnRunning = false;  // undecided: no turn is under way
         ctx_.timers.DarkDelay->SetEnabled(true);
         break;
       default:
