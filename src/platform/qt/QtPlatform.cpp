@@ -57,6 +57,9 @@ void QtPlatform::ShowMessageBox(const std::string& text, const std::string& titl
   QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
                   QMessageBox::Ok, QApplication::activeWindow());
   box.setDefaultButton(QMessageBox::Ok);
+  // Wide enough for the title to show in the caption bar, short texts and all.
+  const int title_width = box.fontMetrics().horizontalAdvance(box.windowTitle());
+  box.setStyleSheet(QStringLiteral("QLabel { min-width: %1px; }").arg(title_width + 96));
   boxes_.push_back(&box);
   Refresh();
   // A nested loop: the game's timers keep firing while the box waits.
