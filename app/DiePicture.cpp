@@ -10,13 +10,8 @@ DiePicture::DiePicture(BoardWindow& board, std::string name, int index,
                        std::function<void()> after_event, QWidget* parent)
     : ControlWidget(board, std::move(name), index, std::move(after_event), parent) {}
 
-const QPixmap& DiePicture::Face(int picture) {
-  static std::map<int, QPixmap> faces;
-  auto found = faces.find(picture);
-  if (found == faces.end()) {
-    found = faces.emplace(picture, QPixmap(QStringLiteral(":/dice/%1.bmp").arg(picture))).first;
-  }
-  return found->second;
+QPixmap DiePicture::Face(int picture) {
+  return QPixmap(QStringLiteral(":/dice/%1.bmp").arg(picture));
 }
 
 QSize DiePicture::SizeFor(const Control& control) const {
@@ -24,7 +19,7 @@ QSize DiePicture::SizeFor(const Control& control) const {
 }
 
 void DiePicture::paintEvent(QPaintEvent*) {
-  const QPixmap& face = Face(control().picture);
+  const QPixmap face = Face(control().picture);
   if (face.isNull()) return;
   QPainter painter(this);
   // Stretched pixel for pixel, as a picture box stretches its bitmap: no smoothing.

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QPixmap>
-#include <map>
 
 #include "app/ControlWidget.h"
 
@@ -13,8 +12,9 @@ class DiePicture : public ControlWidget {
   DiePicture(BoardWindow& board, std::string name, int index, std::function<void()> after_event,
              QWidget* parent);
 
-  // The built-in face bitmap for a picture id, loaded once; null when there is none.
-  static const QPixmap& Face(int picture);
+  // The built-in face bitmap for a picture id (Qt keeps loaded pictures in its cache); null
+  // when there is none.
+  static QPixmap Face(int picture);
 
  protected:
   QSize SizeFor(const Control& control) const override;

@@ -8,7 +8,7 @@
 
 namespace zelvik {
 
-InfoWindow::InfoWindow(HelpWindow& help, QSize screen)
+InfoWindow::InfoWindow(HelpWindow& help, const QRect& screen)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::WindowMinimizeButtonHint | Qt::CustomizeWindowHint),
       help_(help),
@@ -28,8 +28,8 @@ InfoWindow::InfoWindow(HelpWindow& help, QSize screen)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(text_);
   // The screen's size and no other: the window cannot be resized.
-  setFixedSize(screen_);
-  move(0, 0);
+  setFixedSize(screen_.size());
+  move(screen_.topLeft());
 }
 
 void InfoWindow::closeEvent(QCloseEvent* event) {
@@ -51,13 +51,13 @@ void InfoWindow::FitFrameToScreen() {
   // The window manager has the last word: after a few tries its placement stands.
   if (isMinimized() || fit_attempts_ >= 4) return;
   const QSize frame_extra = frameGeometry().size() - geometry().size();
-  const QSize inner = screen_ - frame_extra;
+  const QSize inner = screen_.size() - frame_extra;
   const bool resize = inner.isValid() && size() != inner;
-  const bool reposition = frameGeometry().topLeft() != QPoint(0, 0);
+  const bool reposition = frameGeometry().topLeft() != screen_.topLeft();
   if (!resize && !reposition) return;
   ++fit_attempts_;
   if (resize) setFixedSize(inner);
-  if (reposition) move(0, 0);
+  if (reposition) move(screen_.topLeft());
 }
 
 }  // namespace zelvik

@@ -2,6 +2,7 @@
 // does not end the program; the window logic sends it to the tray and shows the board.
 #pragma once
 
+#include <QRect>
 #include <QWidget>
 
 #include "tray/HelpWindow.h"
@@ -12,7 +13,8 @@ namespace zelvik {
 
 class InfoWindow : public QWidget {
  public:
-  InfoWindow(HelpWindow& help, QSize screen);
+  // `screen`: the primary screen's rectangle, which the window covers.
+  InfoWindow(HelpWindow& help, const QRect& screen);
 
   QPlainTextEdit* text() const { return text_; }
 
@@ -25,7 +27,7 @@ class InfoWindow : public QWidget {
   void FitFrameToScreen();
 
   HelpWindow& help_;
-  QSize screen_;
+  QRect screen_;
   QPlainTextEdit* text_;
   int fit_attempts_ = 0;
 };

@@ -49,8 +49,7 @@ void QtShell::Detach() {
 
 void QtShell::Attach(HelpWindow& help) {
   help_ = &help;
-  const ScreenSize screen = platform_.GetScreenSize();
-  info_ = std::make_unique<InfoWindow>(help, QSize(screen.width_px, screen.height_px));
+  info_ = std::make_unique<InfoWindow>(help, ScreenRect());
   info_->setWindowIcon(ProgramIcon());
   menu_ = std::make_unique<QMenu>(QStringLiteral("File"));
   for (const char* item : kMenuItems) {
@@ -107,6 +106,13 @@ void QtShell::OpenMenu() {
   if (menu_ && !platform_.shut_down()) menu_->popup(QCursor::pos());
 }
 
+QRect QtShell::ScreenRect() const {
+  const ScreenSize size = platform_.GetScreenSize();
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QPoint origin = screen != nullptr ? screen->geometry().topLeft() : QPoint();
+  return QRect(origin, QSize(size.width_px, size.height_px));
+}
+
 QWidget* QtShell::Window(WindowKind window) const {
   return window == WindowKind::kGame ? static_cast<QWidget*>(board_view_.get()) : info_.get();
 }
@@ -161,7 +167,7 @@ bool QtShell::IsVisible(WindowKind window) const {
 void QtShell::BoardCreated(BoardWindow& board) {
   board_view_ = std::make_unique<BoardView>(board);
   board_view_->setWindowIcon(ProgramIcon());
-  board_view_->move(0, 0);
+  board_view_->move(ScreenRect().topLeft());
   platform_.SetRefresh([this] {
     if (board_view_) board_view_->Sync();
   });

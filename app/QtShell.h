@@ -58,6 +58,8 @@ class QtShell : public DesktopShell {
   static constexpr int kMaxTipLength = 63;
 
  private:
+  // The primary screen, where both windows stand.
+  QRect ScreenRect() const;
   QWidget* Window(WindowKind window) const;
   QRect WindowRect(WindowKind window) const;
   void Animate(const QRect& from, const QRect& to);
