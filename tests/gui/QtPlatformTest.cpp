@@ -7,14 +7,17 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/qt/ProgramDirectory.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/SoundPlayer.h"
 
 namespace zelvik {
 namespace {
@@ -132,6 +135,25 @@ TEST_F(QtPlatformTest, SoundsNeverBlockTheGame) {
   for (int id : {29, 29, 27, 30, 28, 31, 0, -1}) platform_->PlaySound(id);
   QTest::qWait(20);
   SUCCEED();
+}
+
+// The four sounds are built in where the player looks for them, in a format Qt decodes (the
+// sound device plays no part in that).
+TEST(SoundPlayerTest, BuiltInSoundsAreFoundAndDecode) {
+  SoundPlayer player(27, 31);
+  for (int id = 27; id <= 30; ++id) {
+    EXPECT_TRUE(player.Has(id)) << id;
+    QSoundEffect effect;
+    effect.setSource(QUrl(QStringLiteral("qrc:/sounds/%1.wav").arg(id)));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+          return effect.status() != QSoundEffect::Loading && effect.status() != QSoundEffect::Null;
+        },
+        5000))
+        << id;
+    EXPECT_EQ(effect.status(), QSoundEffect::Ready) << id;
+  }
+  EXPECT_FALSE(player.Has(31));
 }
 
 TEST(ProgramDirectoryTest, WritableExecutableDirectoryIsUsed) {
