@@ -55,8 +55,9 @@ void QtShell::Attach(HelpWindow& help) {
   for (const char* item : kMenuItems) {
     const QString caption = QString::fromLatin1(item);
     QAction* action = menu_->addAction(caption);
-    QObject::connect(action, &QAction::triggered, context_.get(),
-                     [this, caption] { help_->OnMenu(caption.toStdString()); });
+    QObject::connect(action, &QAction::triggered, context_.get(), [this, caption] {
+      if (help_ != nullptr) help_->OnMenu(caption.toStdString());
+    });
   }
 }
 
