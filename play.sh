@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
 install_packages "${BUILD_PACKAGES[@]}"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELVIK_APP=ON >/dev/null
 cmake --build build -j "$(nproc)"
 if [ -x build/bin/zelvik ]; then
   exec build/bin/zelvik "$@"

@@ -8,7 +8,7 @@ source scripts/packages.sh
 install_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 jobs=$(nproc)
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELVIK_APP=ON >/dev/null
 cmake --build build -j "$jobs"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZELVIK_SANITIZE=ON \
   -DZELVIK_APP=OFF -DZELVIK_BENCHMARKS=OFF >/dev/null
