@@ -92,11 +92,14 @@ void AutoPlay::StepComputerMove(int& stone, int& die) {
   ComputerMove& move = ctx_.computer_move;
   ctx_.SetBusy(true);
   const int cancels = cancels_;
+  const bool starting = !move.animating;
+  starting_ = starting;
   ctx_.platform.ProcessPendingEvents();
+  starting_ = false;
   if (cancels_ != cancels) return;  // a new game or a restore has dropped the move meanwhile
 
-  if (!move.animating) {
-    if (!BeginMove(stone, die)) {
+  if (starting) {
+    if (move.animating || !BeginMove(stone, die)) {
       ctx_.SetBusy(false);
       return;
     }

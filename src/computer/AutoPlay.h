@@ -31,9 +31,14 @@ class AutoPlay {
   // says: used before the board changes under it (a new game, a step back).
   void CancelMove();
   bool StoneTravelling() const { return ctx_.computer_move.animating; }
+  // A stone travels, or a new move is being started (pending events run before its first
+  // step): no other move may start now.
+  bool MoveUnderWay() const { return ctx_.computer_move.animating || starting_; }
 
-  // Moves started so far; a planner compares it to tell whether it started one.
+  // Moves started and moves cancelled so far; a planner compares them to tell whether it
+  // started one, and whether the board it planned on is gone.
   int moves_started() const { return moves_started_; }
+  int cancels() const { return cancels_; }
 
  private:
   // Records a new move of `stone` by `die`; false when the stone cannot move now.
@@ -52,6 +57,7 @@ class AutoPlay {
   GameContext& ctx_;
   int moves_started_ = 0;
   int cancels_ = 0;
+  bool starting_ = false;
   // The state file as the travelling move was planned on, and as the pending second half of a
   // pair expects it; any other writer in between means the plan no longer fits the board.
   std::string travel_board_;

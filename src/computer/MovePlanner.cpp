@@ -65,7 +65,7 @@ void MovePlanner::PlayComputerMove() {
   if (side != kLight && side != kDark) return;
   // A stone still on its way, or a pair's second half still to come, is the move in progress:
   // its arrival schedules the next one. Planning now would start a second move over it.
-  if (ctx_.computer_move.animating || ctx_.flags.PairPending) return;
+  if (ctx_.auto_play->MoveUnderWay() || ctx_.flags.PairPending) return;
 
   const MoveRules& rules = *ctx_.rules;
   const bool bear_off = rules.CanBearOff();
@@ -141,6 +141,7 @@ bool MovePlanner::ListPairCandidates() {
 void MovePlanner::PlanPairMove() {
   if (SideHasNoMoves()) return;
   const int started = ctx_.auto_play->moves_started();
+  const int cancels = ctx_.auto_play->cancels();
   if (ListPairCandidates()) {
     ctx_.scoring->ScorePairMoves();
     const int entry = BestPairCandidate();
@@ -151,7 +152,9 @@ void MovePlanner::PlanPairMove() {
       ctx_.SecondStone = chosen.stone2;
       ctx_.SecondDie = chosen.die2;
       ctx_.auto_play->StartPairMove(ctx_.MovingStone, ctx_.PipsLeft);
-      if (ctx_.auto_play->moves_started() != started) {
+      // Started, or the board was replaced meanwhile (a new game, a step back): either way
+      // there is nothing left to plan on this board.
+      if (ctx_.auto_play->moves_started() != started || ctx_.auto_play->cancels() != cancels) {
         ClearCandidates();
         return;
       }
