@@ -119,9 +119,10 @@ void AutoPlay::StepComputerMove(int& stone, int& die) {
     ctx_.feedback->PlaySound(kSoundClick);
     ctx_.timers.Mover->SetEnabled(true);
     if (ctx_.PipsLeft < 0) {
-      // A move given with no points to travel: plan again.
+      // A move given with no points to travel: plan again, from no pair.
       ctx_.timers.Mover->SetEnabled(false);
       move.animating = false;
+      DropPendingHalf();
       ctx_.planner->PlayComputerMove();
     } else if (ctx_.PipsLeft == 0) {
       ctx_.SetBusy(false);
