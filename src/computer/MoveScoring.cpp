@@ -1,6 +1,7 @@
 #include "computer/MoveScoring.h"
 
 #include <cstdint>
+#include <optional>
 
 #include "rules/MoveRules.h"
 
@@ -143,18 +144,24 @@ class Scene {
   }
   int SecondHitScore() const { return 40 - 5 * CountHomeBlots() + ctx_.flags.HitBonus; }
 
-  // Bearing off: an opposing stone stands in the mover's home board.
-  bool BearOffContact() const {
-    for (int section = 1; section <= 24; ++section) {
-      if (bounds_.home_board.Has(section) && opp(section)) return true;
+  // Bearing off: a stone left alone can still be hit, with an opposing stone in the mover's
+  // home board or on the bar. Decided once for the whole list.
+  bool BearOffExposed() const {
+    if (!bear_off_exposed_.has_value()) {
+      bool contact = false;
+      for (int section = 1; section <= 24; ++section) {
+        if (bounds_.home_board.Has(section) && opp(section)) contact = true;
+      }
+      bear_off_exposed_ = contact || OpponentOnBar();
     }
-    return false;
+    return *bear_off_exposed_;
   }
 
  private:
   const GameContext& ctx_;
   int side_;
   const SideBounds& bounds_;
+  mutable std::optional<bool> bear_off_exposed_;
 };
 
 template <typename Candidate>
@@ -171,6 +178,12 @@ int ScoreChange(const Scene& s, const Candidate& c, const Rule<Candidate> (&rule
     if (rule.applies(s, c)) change += rule.change(s, c);
   }
   return change;
+}
+
+// A change that does not depend on the position.
+template <typename Candidate, int kPoints>
+int Fixed(const Scene&, const Candidate&) {
+  return kPoints;
 }
 
 // -pt(x), and `extra` more when x lies in `range`: a blot left where it can be hit.
@@ -226,18 +239,18 @@ constexpr PairRule kPairRules[] = {
        return c.to2 != c.to1 && s.InO(c.to1) && s.height(c.to1) == 1 && s.own(c.to1) &&
               c.to1 != c.from2;
      },
-     [](const Scene&, const PairCandidate&) { return 15; }},
+     Fixed<PairCandidate, 15>},
     {"3b",
      [](const Scene& s, const PairCandidate& c) {
        return c.to2 != c.to1 && !s.InO(c.to1) && s.InO(c.to2) && s.height(c.to2) == 1 &&
               s.own(c.to2) && c.to2 != c.from1;
      },
-     [](const Scene&, const PairCandidate&) { return 15; }},
+     Fixed<PairCandidate, 15>},
     {"3c",
      [](const Scene& s, const PairCandidate& c) {
        return c.to2 == c.to1 && s.InO(c.to1) && s.height(c.to2) < 2;
      },
-     [](const Scene&, const PairCandidate&) { return 15; }},
+     Fixed<PairCandidate, 15>},
     {"4a", PairHits, [](const Scene& s, const PairCandidate&) { return s.HitScore(); }},
     {"4b",
      [](const Scene& s, const PairCandidate& c) {
@@ -301,23 +314,23 @@ constexpr PairRule kPairRules[] = {
      [](const Scene& s, const PairCandidate& c) {
        return s.height(c.from1) == 1 && c.from1 != c.to2;
      },
-     [](const Scene&, const PairCandidate&) { return 10; }},
+     Fixed<PairCandidate, 10>},
     {"8b",
      [](const Scene& s, const PairCandidate& c) {
        return s.height(c.from2) == 1 && c.from2 != c.to1;
      },
-     [](const Scene&, const PairCandidate&) { return 10; }},
+     Fixed<PairCandidate, 10>},
     {"9",
      [](const Scene& s, const PairCandidate& c) {
        return c.from1 == c.from2 && c.stone1 != c.stone2 && s.InInnerH(c.from1) &&
               s.height(c.from1) < 4;
      },
-     [](const Scene&, const PairCandidate&) { return -15; }},
+     Fixed<PairCandidate, -15>},
     {"10",
      [](const Scene& s, const PairCandidate& c) {
        return s.OpponentReadyToBearOff() && (s.InR(c.from1) || s.InR(c.from2));
      },
-     [](const Scene&, const PairCandidate&) { return 100; }},
+     Fixed<PairCandidate, 100>},
 };
 
 // ---- Single moves ----
@@ -351,7 +364,7 @@ constexpr SingleRule kSingleRules[] = {
        return -s.pt(c.to) - (extra ? 10 : 0);
      }},
     {"S5", [](const Scene& s, const SingleCandidate& c) { return s.height(c.from) == 1; },
-     [](const Scene&, const SingleCandidate&) { return 10; }},
+     Fixed<SingleCandidate, 10>},
     {"S6a",
      [](const Scene& s, const SingleCandidate& c) { return OutsideHome(s, c.to) && s.opp(c.to); },
      [](const Scene& s, const SingleCandidate&) { return s.HitScore(); }},
@@ -364,7 +377,7 @@ constexpr SingleRule kSingleRules[] = {
      [](const Scene& s, const SingleCandidate& c) {
        return s.OpponentReadyToBearOff() && s.InR(c.from);
      },
-     [](const Scene&, const SingleCandidate&) { return 100; }},
+     Fixed<SingleCandidate, 100>},
 };
 
 // ---- Entering from the bar ----
@@ -372,13 +385,31 @@ constexpr SingleRule kSingleRules[] = {
 constexpr SingleRule kEntryRules[] = {
     {"enter hitting",
      [](const Scene& s, const SingleCandidate& c) { return s.height(c.to) == 1 && s.opp(c.to); },
-     [](const Scene&, const SingleCandidate&) { return 10; }},
+     Fixed<SingleCandidate, 10>},
     {"enter on a blot of ours",
      [](const Scene& s, const SingleCandidate& c) { return s.height(c.to) == 1 && s.own(c.to); },
-     [](const Scene&, const SingleCandidate&) { return 5; }},
+     Fixed<SingleCandidate, 5>},
     {"enter on an empty point",
      [](const Scene& s, const SingleCandidate& c) { return s.height(c.to) == 0; },
-     [](const Scene&, const SingleCandidate&) { return -5; }},
+     Fixed<SingleCandidate, -5>},
+};
+
+// ---- Bearing off ----
+
+constexpr SingleRule kBearOffRules[] = {
+    {"leaves a blot within reach",
+     [](const Scene& s, const SingleCandidate& c) {
+       return s.height(c.from) == 2 && s.BearOffExposed();
+     },
+     Fixed<SingleCandidate, -10>},
+    {"takes a blot out of reach",
+     [](const Scene& s, const SingleCandidate& c) {
+       return s.height(c.from) == 1 && s.BearOffExposed();
+     },
+     Fixed<SingleCandidate, 10>},
+    {"bears off",
+     [](const Scene& s, const SingleCandidate& c) { return c.to > s.bounds().bear_off_beyond; },
+     Fixed<SingleCandidate, 5>},
 };
 
 }  // namespace
@@ -409,14 +440,9 @@ void MoveScoring::ScoreEntryMoves() {
 
 void MoveScoring::ScoreBearOffMoves() {
   const Scene scene(ctx_);
-  // Whether a stone left alone can still be hit is decided once for the whole list.
-  const bool exposed = scene.BearOffContact() || scene.OpponentOnBar();
   for (int entry = 1; entry <= kSingleCandidateCount; ++entry) {
     SingleCandidate& candidate = ctx_.SingleCandidates[entry];
-    const int from_height = scene.height(candidate.from);
-    if (from_height == 2 && exposed) candidate.score -= 10;  // leaves a blot within reach
-    if (from_height == 1 && exposed) candidate.score += 10;  // takes a blot out of reach
-    if (candidate.to > scene.bounds().bear_off_beyond) candidate.score += 5;  // bears off
+    candidate.score += ScoreChange(scene, candidate, kBearOffRules);
   }
 }
 
