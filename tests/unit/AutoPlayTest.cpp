@@ -135,6 +135,19 @@ TEST_F(AutoPlayTest, BearOffShowsNoStepForTheTray) {
   EXPECT_TRUE(violations_.empty()) << violations_.front();
 }
 
+TEST_F(AutoPlayTest, MoveWithNoPointsToTravelPlansAgain) {
+  Start(At(kLight, 1, {3, 0, 0, 0}, {{24, {1}}, {12, {16, 17}}}));
+  ctx().flags.PairPending = true;  // whatever was pending, the new plan starts afresh
+  StartSingle(1, 0);
+  // One step is shown, then the planner starts the real move: the 3, from point 1.
+  EXPECT_EQ(ctx().auto_play->moves_started(), 2);
+  EXPECT_EQ(ctx().computer_move.die, 3);
+  EXPECT_EQ(ctx().computer_move.to, 21);
+  Run(600);
+  EXPECT_EQ(store().FindStoneSection(1), 21);
+  EXPECT_TRUE(violations_.empty()) << violations_.front();
+}
+
 TEST_F(AutoPlayTest, SecondHalfOfAPairStartsOneSecondAfterTheFirstArrives) {
   Start(At(kLight, 0, {2, 1, 0, 0}, {{24, {1}}, {13, {2, 3}}, {12, {16, 17}}}));
   StartPair(1, 2, 3, 1);
