@@ -10,6 +10,10 @@ namespace {
 
 bool ValidStone(int stone) { return stone >= 1 && stone <= kStones; }
 
+// Distance between the levels of a stack, in columns: stacks of six or more are narrowed.
+constexpr double kNormalSpacing = 0.68;
+constexpr double kNarrowSpacing = 0.3;
+
 }  // namespace
 
 void MoveMaker::PlaceStone(int stone, int section) {
@@ -31,7 +35,7 @@ void MoveMaker::PlaceStone(int stone, int section) {
   const int height = ctx_.store.GetStackHeight(section);
   if (height == 5) CompressStack(section);
   const double w = layout.ColumnWidth();
-  double offset = height >= 5 ? height * w * 0.3 : height * w * 0.68;
+  double offset = height * w * (height >= 5 ? kNarrowSpacing : kNormalSpacing);
   if (section > 12) offset = -offset;
   Control& picture = ctx_.controls.Stone[stone];
   picture.left = layout.SectionLeft(section);
@@ -40,27 +44,18 @@ void MoveMaker::PlaceStone(int stone, int section) {
   MarkTallStack(stone, section);
 }
 
-void MoveMaker::CompressStack(int section) {
-  const BoardLayout& layout = *ctx_.layout;
-  const double w = layout.ColumnWidth();
-  const int height = ctx_.store.GetStackHeight(section);
-  for (int level = 2; level <= height && level <= kMaxLevel; ++level) {
-    const int stone = ctx_.store.GetStoneAt(section, level);
-    if (!ValidStone(stone)) continue;
-    double offset = (level - 1) * w * 0.3;
-    if (section > 12) offset = -offset;
-    ctx_.controls.Stone[stone].top = layout.SectionBaseTop(section) + offset;
-  }
-}
+void MoveMaker::CompressStack(int section) { RelayStack(section, kNarrowSpacing); }
 
-void MoveMaker::ExpandStack(int section) {
+void MoveMaker::ExpandStack(int section) { RelayStack(section, kNormalSpacing); }
+
+void MoveMaker::RelayStack(int section, double spacing) {
   const BoardLayout& layout = *ctx_.layout;
   const double w = layout.ColumnWidth();
   const int height = ctx_.store.GetStackHeight(section);
   for (int level = 2; level <= height && level <= kMaxLevel; ++level) {
     const int stone = ctx_.store.GetStoneAt(section, level);
     if (!ValidStone(stone)) continue;
-    double offset = (level - 1) * w * 0.68;
+    double offset = (level - 1) * w * spacing;
     if (section > 12) offset = -offset;
     ctx_.controls.Stone[stone].top = layout.SectionBaseTop(section) + offset;
   }

@@ -32,6 +32,8 @@ class MoveMaker {
   void CompleteComputerBearOff();
 
  private:
+  // Redraws levels 2 and up of the stack with the given spacing; the bottom stone stays.
+  void RelayStack(int section, double spacing);
   void RestackOrigin(int origin);
   void HitIfBlot(int stone, int drop);
 
