@@ -143,40 +143,53 @@ void Turns::ShowRollFaces() {
   ctx_.controls.DarkDie[2].picture = kDarkRollFace;
 }
 
+int Turns::RollOpeningDie(int side) {
+  ctx_.feedback->PlaySound(kSoundDiceRoll);
+  if (side == kLight) {
+    RollLightDice();
+    StoreDice(1);
+  } else {
+    RollDarkDice();
+    StoreDice(2);
+  }
+  return OpeningRollResult(side);
+}
+
+void Turns::AnnounceOpeningWinner(int winner) {
+  ctx_.feedback->ShowTimedMessage(winner == kLight ? kLightsMove : kDarksMove);
+  ctx_.store.SetCurrentPlayer(winner);
+  StoreDice(winner == kLight ? 4 : 5);
+  ShowDice();
+}
+
+void Turns::AnnounceOpeningTie() {
+  StoreDice(3);
+  ctx_.feedback->ShowTimedMessage(kTieRollAgain);
+  ShowRollFaces();
+}
+
+void Turns::RollForTurn(int side) {
+  (side == kLight ? ctx_.controls.LightDie : ctx_.controls.DarkDie)[1].visible = true;
+  ctx_.feedback->PlaySound(kSoundDiceRoll);
+  if (side == kLight) {
+    RollLightDice();
+    StoreDice(1);
+  } else {
+    RollDarkDice();
+    StoreDice(2);
+  }
+}
+
 void Turns::OnLightDieClick() {
   Flags& f = ctx_.flags;
   if (DiceRemain() || f.GameOver || f.LightIsComputer) return;
   const int side = ctx_.Side();
   if (side == 0) {
-    ctx_.feedback->PlaySound(kSoundDiceRoll);
-    RollLightDice();
-    StoreDice(1);
-    switch (OpeningRollResult(kLight)) {
-      case 1:
-        ctx_.feedback->ShowTimedMessage(kLightsMove);
-        ctx_.store.SetCurrentPlayer(kLight);
-        StoreDice(4);
-        ShowDice();
-        break;
-      case 2:
-        ctx_.feedback->ShowTimedMessage(kDarksMove);
-        ctx_.store.SetCurrentPlayer(kDark);
-        StoreDice(5);
-        ShowDice();
-        break;
-      case 3:
-        StoreDice(3);
-        ctx_.feedback->ShowTimedMessage(kTieRollAgain);
-        ShowRollFaces();
-        break;
-      default:
-        break;
-    }
+    const int result = RollOpeningDie(kLight);
+    if (result == 1 || result == 2) AnnounceOpeningWinner(result);
+    if (result == 3) AnnounceOpeningTie();
   } else if (side == kLight) {
-    ctx_.controls.LightDie[1].visible = true;
-    ctx_.feedback->PlaySound(kSoundDiceRoll);
-    RollLightDice();
-    StoreDice(1);
+    RollForTurn(kLight);
     ctx_.no_moves->CheckNoMoves();
   }
 }
@@ -186,37 +199,23 @@ void Turns::OnDarkDieClick() {
   if (DiceRemain() || f.GameOver || f.DarkIsComputer) return;
   const int side = ctx_.Side();
   if (side == 0) {
-    ctx_.feedback->PlaySound(kSoundDiceRoll);
-    RollDarkDice();
-    StoreDice(2);
-    switch (OpeningRollResult(kDark)) {
+    switch (RollOpeningDie(kDark)) {
       case 1:
-        ctx_.feedback->ShowTimedMessage(kLightsMove);
-        ctx_.store.SetCurrentPlayer(kLight);
-        StoreDice(4);
-        ShowDice();
+        AnnounceOpeningWinner(kLight);
         if (f.LightIsComputer) ctx_.planner->PlanPairMove();
         break;
       case 2:
-        ctx_.feedback->ShowTimedMessage(kDarksMove);
-        ctx_.store.SetCurrentPlayer(kDark);
-        StoreDice(5);
-        ShowDice();
+        AnnounceOpeningWinner(kDark);
         break;
       case 3:
-        StoreDice(3);
-        ctx_.feedback->ShowTimedMessage(kTieRollAgain);
-        ShowRollFaces();
+        AnnounceOpeningTie();
         if (f.LightIsComputer) ctx_.timers.LightDelay->SetEnabled(true);
         break;
       default:
         break;
     }
   } else if (side == kDark) {
-    ctx_.controls.DarkDie[1].visible = true;
-    ctx_.feedback->PlaySound(kSoundDiceRoll);
-    RollDarkDice();
-    StoreDice(2);
+    RollForTurn(kDark);
     ctx_.no_moves->CheckNoMoves();
   }
 }
@@ -229,30 +228,19 @@ void Turns::LightComputerRoll() {
   if (side == kDark) return;
   f.LightTurnRunning = true;
   if (side == 0) {
-    ctx_.feedback->PlaySound(kSoundDiceRoll);
-    RollLightDice();
-    StoreDice(1);
-    switch (OpeningRollResult(kLight)) {
+    switch (RollOpeningDie(kLight)) {
       case 1:
-        ctx_.feedback->ShowTimedMessage(kLightsMove);
-        ctx_.store.SetCurrentPlayer(kLight);
-        StoreDice(4);
-        ShowDice();
+        AnnounceOpeningWinner(kLight);
         f.LightTurnRunning = true;
         ctx_.timers.LightAuto->SetEnabled(true);
         break;
       case 2:
-        ctx_.feedback->ShowTimedMessage(kDarksMove);
-        ctx_.store.SetCurrentPlayer(kDark);
-        StoreDice(5);
-        ShowDice();
+        AnnounceOpeningWinner(kDark);
         // When the computer plays Dark too, nothing else would start Dark's first move.
         if (f.DarkIsComputer) ctx_.timers.DarkAuto->SetEnabled(true);
         break;
       case 3:
-        StoreDice(3);
-        ctx_.feedback->ShowTimedMessage(kTieRollAgain);
-        ShowRollFaces();
+        AnnounceOpeningTie();
         f.LightTurnRunning = false;  // undecided: no turn is under way
         if (f.LightIsComputer) ctx_.timers.LightDelay->SetEnabled(true);
         break;
@@ -264,17 +252,10 @@ void Turns::LightComputerRoll() {
         if (f.DarkIsComputer) ctx_.timers.DarkDelay->SetEnabled(true);
         break;
     }
-  } else if (side == kLight) {
-    if (!f.LightHasNoMoves && !f.DarkTurnRunning) {
-      if (!f.DoublesRolled && !DiceRemain()) {
-        ctx_.controls.LightDie[1].visible = true;
-        ctx_.feedback->PlaySound(kSoundDiceRoll);
-        RollLightDice();
-        StoreDice(1);
-      }
-      ctx_.no_moves->CheckNoMoves();
-      if (!f.LightHasNoMoves) ctx_.timers.LightAuto->SetEnabled(true);
-    }
+  } else if (side == kLight && !f.LightHasNoMoves && !f.DarkTurnRunning) {
+    if (!f.DoublesRolled && !DiceRemain()) RollForTurn(kLight);
+    ctx_.no_moves->CheckNoMoves();
+    if (!f.LightHasNoMoves) ctx_.timers.LightAuto->SetEnabled(true);
   }
 }
 
@@ -286,6 +267,7 @@ void Turns::DarkComputerRoll() {
   if (side == kLight) return;
   f.DarkTurnRunning = true;
   if (side == 0) {
+    // The computer throws both opening dice, Dark's first.
     ctx_.feedback->PlaySound(kSoundDiceRoll);
     RollDarkDice();
     StoreDice(2);
@@ -293,42 +275,27 @@ void Turns::DarkComputerRoll() {
     StoreDice(1);
     switch (OpeningRollResult(kDark)) {
       case 1:
-        ctx_.feedback->ShowTimedMessage(kLightsMove);
-        ctx_.store.SetCurrentPlayer(kLight);
-        StoreDice(4);
-        ShowDice();
+        AnnounceOpeningWinner(kLight);
         f.LightTurnRunning = true;
         ctx_.timers.LightAuto->SetEnabled(true);
         break;
       case 2:
-        ctx_.feedback->ShowTimedMessage(kDarksMove);
-        ctx_.store.SetCurrentPlayer(kDark);
-        StoreDice(5);
-        ShowDice();
+        AnnounceOpeningWinner(kDark);
         f.DarkTurnRunning = true;
         ctx_.timers.DarkAuto->SetEnabled(true);
         break;
       case 3:
-        StoreDice(3);
-        ctx_.feedback->ShowTimedMessage(kTieRollAgain);
-        ShowRollFaces();
+        AnnounceOpeningTie();
         f.DarkTurnRunning = false;  // undecided: no turn is under way
         ctx_.timers.DarkDelay->SetEnabled(true);
         break;
       default:
         break;
     }
-  } else if (side == kDark) {
-    if (!f.DarkHasNoMoves && !f.LightTurnRunning) {
-      if (!f.DoublesRolled && !DiceRemain()) {
-        ctx_.controls.DarkDie[1].visible = true;
-        ctx_.feedback->PlaySound(kSoundDiceRoll);
-        RollDarkDice();
-        StoreDice(2);
-      }
-      ctx_.no_moves->CheckNoMoves();
-      if (!f.DarkHasNoMoves) ctx_.timers.DarkAuto->SetEnabled(true);
-    }
+  } else if (side == kDark && !f.DarkHasNoMoves && !f.LightTurnRunning) {
+    if (!f.DoublesRolled && !DiceRemain()) RollForTurn(kDark);
+    ctx_.no_moves->CheckNoMoves();
+    if (!f.DarkHasNoMoves) ctx_.timers.DarkAuto->SetEnabled(true);
   }
 }
 

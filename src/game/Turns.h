@@ -32,6 +32,12 @@ class Turns {
  private:
   void RollDice(std::array<int, 2>& values, std::array<Control, 3>& dice, int face_base,
                 int frames);
+  // The side's opening die: the roll sound, the roll, the dice stored; then the result.
+  int RollOpeningDie(int side);
+  void AnnounceOpeningWinner(int winner);
+  void AnnounceOpeningTie();
+  // A turn's roll: die 1 shown, the roll sound, the roll, the dice stored.
+  void RollForTurn(int side);
   void ContinueComputerTurn();
 
   GameContext& ctx_;
