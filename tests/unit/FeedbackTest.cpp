@@ -55,12 +55,14 @@ TEST(MessageBoxTest, ABoxClosesAfterThreeSecondsWhileOtherTimersKeepFiring) {
 TEST(MessageBoxTest, ABoxOpenedInsideAnotherGetsItsOwnThreeSeconds) {
   TestBoard t;
   t.StartNew();
-  auto inner =
-      t.platform().CreateTimer(1000, [&] { t.ctx().feedback->ShowTimedMessage(kDarkWins); });
+  std::unique_ptr<Timer> inner;
+  inner = t.platform().CreateTimer(1000, [&] {
+    inner->SetEnabled(false);
+    t.ctx().feedback->ShowTimedMessage(kDarkWins);
+  });
   inner->SetEnabled(true);
   const auto before = t.platform().now();
   t.ctx().feedback->ShowTimedMessage(kLightsMove);
-  inner->SetEnabled(false);
   // The inner box closes with the shared timer at 3 s, the outer one 3 s later: neither is
   // left open for good.
   EXPECT_EQ(t.platform().OpenMessageBoxes(), 0);
