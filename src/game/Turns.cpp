@@ -143,7 +143,7 @@ void Turns::ShowRollFaces() {
   ctx_.controls.DarkDie[2].picture = kDarkRollFace;
 }
 
-int Turns::RollOpeningDie(int side) {
+void Turns::RollAndStore(int side) {
   ctx_.feedback->PlaySound(kSoundDiceRoll);
   if (side == kLight) {
     RollLightDice();
@@ -152,6 +152,10 @@ int Turns::RollOpeningDie(int side) {
     RollDarkDice();
     StoreDice(2);
   }
+}
+
+int Turns::RollOpeningDie(int side) {
+  RollAndStore(side);
   return OpeningRollResult(side);
 }
 
@@ -170,14 +174,7 @@ void Turns::AnnounceOpeningTie() {
 
 void Turns::RollForTurn(int side) {
   (side == kLight ? ctx_.controls.LightDie : ctx_.controls.DarkDie)[1].visible = true;
-  ctx_.feedback->PlaySound(kSoundDiceRoll);
-  if (side == kLight) {
-    RollLightDice();
-    StoreDice(1);
-  } else {
-    RollDarkDice();
-    StoreDice(2);
-  }
+  RollAndStore(side);
 }
 
 void Turns::OnLightDieClick() {

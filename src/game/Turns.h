@@ -32,11 +32,13 @@ class Turns {
  private:
   void RollDice(std::array<int, 2>& values, std::array<Control, 3>& dice, int face_base,
                 int frames);
-  // The side's opening die: the roll sound, the roll, the dice stored; then the result.
+  // The roll sound, the side's roll and its dice stored.
+  void RollAndStore(int side);
+  // The side's opening die rolled and stored; then the opening's result.
   int RollOpeningDie(int side);
   void AnnounceOpeningWinner(int winner);
   void AnnounceOpeningTie();
-  // A turn's roll: die 1 shown, the roll sound, the roll, the dice stored.
+  // A turn's roll: die 1 shown, then rolled and stored.
   void RollForTurn(int side);
   void ContinueComputerTurn();
 
